@@ -1,0 +1,16 @@
+#include <windows.h>
+
+#include "penderil/main_window.h"
+#include "win32/application.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  win32::InitApplication(L"Rename multiple files");
+  try {
+    penderil::TFormMain window;
+    ShowWindow(window.Handle(), show);
+    return win32::RunMessageLoop();
+  } catch (...) {
+    win32::ReportCurrentException(nullptr);
+  }
+  return 0;
+}

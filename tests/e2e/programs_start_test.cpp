@@ -1,0 +1,59 @@
+// Each program of the staged program folder starts and shows its window; the side bar
+// runs once at a time.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/program_runner.h"
+#include "win32/utf.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kStartMs = 20000;
+
+struct ProgramCase {
+  const char* name;
+  const wchar_t* path;  // inside the program folder
+  const char* windowClass;
+  const char* title;
+};
+
+void PrintTo(const ProgramCase& program, std::ostream* out) { *out << program.name; }
+
+class ProgramStarts : public ::testing::TestWithParam<ProgramCase> {};
+
+TEST_P(ProgramStarts, ShowsItsWindowAndEndsWhenItIsClosed) {
+  const ProgramCase& program = GetParam();
+  RunningProgram running(DistFolder() + program.path);
+  const auto window = running.WaitForWindow(program.windowClass, kStartMs);
+  ASSERT_TRUE(window) << "no window of class " << program.windowClass << "; on the desktop:\n" << DescribeDesktop();
+  EXPECT_EQ(window->title, program.title);
+  PostMessageW(window->hwnd, WM_CLOSE, 0, 0);
+  EXPECT_EQ(running.WaitForExit(kStartMs), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllPrograms, ProgramStarts,
+    ::testing::Values(
+        ProgramCase{"Marlovin", L"marlovin-file-manager.exe", "Marlovin.TFormMain", "Marlovin"},
+        ProgramCase{"Penderil", L"tools\\multi-rename\\Penderil.exe", "Penderil.TFormMain", "Multi-rename tool."},
+        ProgramCase{"Quenlock", L"tools\\cipherEr\\Quenlock.exe", "Quenlock.TForm1", "Ciphering using Rijndael (  AES ) algorithm"},
+        ProgramCase{"Galdrin", L"tools\\hardware_info\\Galdrin.exe", "Galdrin.TFormMain", "Corvan System Info Generator"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(SideBar, ASecondStartLeavesOneBarRunning) {
+  const std::wstring exe = DistFolder() + L"marlovin-file-manager.exe";
+  RunningProgram first(exe);
+  const auto bar = first.WaitForWindow("Marlovin.TFormMain", kStartMs);
+  ASSERT_TRUE(bar) << DescribeDesktop();
+
+  RunningProgram second(exe);
+  EXPECT_EQ(second.WaitForExit(kStartMs), 0u) << "the second start must end by itself";
+  EXPECT_EQ(CountWindows("Marlovin.TFormMain"), 1) << DescribeDesktop();
+  EXPECT_EQ(GetForegroundWindow(), bar->hwnd) << "the running bar comes to the front";
+
+  PostMessageW(bar->hwnd, WM_CLOSE, 0, 0);
+  EXPECT_EQ(first.WaitForExit(kStartMs), 0u);
+}
+
+}  // namespace
+}  // namespace e2e
