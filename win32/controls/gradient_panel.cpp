@@ -1,5 +1,6 @@
 #include "win32/controls/gradient_panel.h"
 
+#include "win32/buffered_paint.h"
 #include "win32/dpi.h"
 
 namespace win32 {
@@ -106,19 +107,16 @@ LRESULT GradientPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void GradientPanel::OnPaint(HDC dc, const RECT&) {
   RECT client;
   GetClientRect(Handle(), &client);
-  // Paint off screen, then copy: no flicker while the window is dragged or resized.
-  const UniqueMemoryDc memory(CreateCompatibleDC(dc));
-  const UniqueHbitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
-  const ScopedSelect selectBitmap(memory.get(), bitmap.get());
-  PaintGradient(memory.get(), client, style_.from, style_.to, style_.direction);
-  SetBkMode(memory.get(), TRANSPARENT);
-  for (const auto& label : labels_) {
-    const ScopedSelect selectFont(memory.get(), label.font ? label.font : GetStockObject(DEFAULT_GUI_FONT));
-    SetTextColor(memory.get(), label.colour);
-    RECT area = Scaled(label.bounds);
-    DrawTextW(memory.get(), label.text.c_str(), static_cast<int>(label.text.size()), &area, label.format);
-  }
-  BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+  PaintBuffered(dc, client, [&](HDC buffer) {
+    PaintGradient(buffer, client, style_.from, style_.to, style_.direction);
+    SetBkMode(buffer, TRANSPARENT);
+    for (const auto& label : labels_) {
+      const ScopedSelect selectFont(buffer, label.font ? label.font : GetStockObject(DEFAULT_GUI_FONT));
+      SetTextColor(buffer, label.colour);
+      RECT area = Scaled(label.bounds);
+      DrawTextW(buffer, label.text.c_str(), static_cast<int>(label.text.size()), &area, label.format);
+    }
+  });
 }
 
 }  // namespace win32

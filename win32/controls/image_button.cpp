@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "win32/buffered_paint.h"
 #include "win32/dpi.h"
 
 namespace win32 {
@@ -105,11 +106,9 @@ LRESULT ImageButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void ImageButton::OnPaint(HDC dc, const RECT&) {
   RECT client;
   GetClientRect(Handle(), &client);
-  const UniqueMemoryDc memory(CreateCompatibleDC(dc));
-  const UniqueHbitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
-  const ScopedSelect selectBitmap(memory.get(), bitmap.get());
-  if (painter_) painter_(memory.get(), client, State());
-  BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+  PaintBuffered(dc, client, [&](HDC buffer) {
+    if (painter_) painter_(buffer, client, State());
+  });
 }
 
 namespace {
