@@ -85,14 +85,14 @@ TEST_F(QuenlockProgram, WritesTheDocumentedFileFormat) {
             "2fede6d1f6b49c1c0359737bf1fa4b43c6bd6f17562530c6be545082d207170f12a1314589c1a3bb5be7ad4e");
 }
 
-TEST_F(QuenlockProgram, EncodesAndDecodesAFileWithBlanksInItsPath) {
+TEST_F(QuenlockProgram, EncodesAndDecodesFilesWithBlanksAndAnyLettersInTheirPaths) {
   // A password with a blank, a letter outside ASCII and a final backslash: it is hashed
   // as its ANSI code page bytes.
   const std::wstring password = L"caf\u00e9 pass\\";
   ASSERT_NE(AnsiBytes(password), win32::Narrow(password)) << "the ANSI code page is UTF-8: nothing to tell apart";
   const std::string source = folder.File("my plain file.txt");
   const std::string encrypted = folder.File("my plain file.txt.se");
-  const std::string decrypted = folder.File("my plain file (back).txt");
+  const std::string decrypted = folder.File("my plain file (\u03a9 zur\u00fcck).txt");  // Ω is outside ANSI
   const Bytes plain = quenlock::testing::RandomBytes(100000 + 9, 77);
   WriteFile(source, plain);
 
