@@ -2,7 +2,9 @@
 // runs once at a time.
 #include <gtest/gtest.h>
 
+#include "tests/e2e/program_dialog.h"
 #include "tests/e2e/program_runner.h"
+#include "win32/testing/window_watchdog.h"
 #include "win32/utf.h"
 
 namespace e2e {
@@ -36,9 +38,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ProgramCase{"Marlovin", L"marlovin-file-manager.exe", "Marlovin.TFormMain", "Marlovin"},
         ProgramCase{"Penderil", L"tools\\multi-rename\\Penderil.exe", "Penderil.TFormMain", "Multi-rename tool."},
-        ProgramCase{"Quenlock", L"tools\\cipherEr\\Quenlock.exe", "Quenlock.TForm1", "Ciphering using Rijndael (  AES ) algorithm"},
         ProgramCase{"Galdrin", L"tools\\hardware_info\\Galdrin.exe", "Galdrin.TFormMain", "Corvan System Info Generator"}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// Quenlock runs one job and closes itself. Started without arguments its job fails at
+// once: the window shows with the error box, and once the box is answered the program
+// ends by itself.
+TEST(Quenlock, ShowsItsWindowReportsAFailedJobAndEndsByItself) {
+  RunningProgram running(DistFolder() + L"tools\\cipherEr\\Quenlock.exe");
+  const auto window = running.WaitForWindow("Quenlock.TForm1", kStartMs);
+  ASSERT_TRUE(window) << "no window of class Quenlock.TForm1; on the desktop:\n" << DescribeDesktop();
+  EXPECT_EQ(window->title, "Ciphering using Rijndael (  AES ) algorithm");
+  const auto box = WaitForProgramDialog(running.ProcessId(), kStartMs);
+  ASSERT_TRUE(box) << DescribeDesktop();
+  EXPECT_NE(win32::testing::WindowTexts(box->hwnd).find("File IO error"), std::string::npos);
+  win32::testing::PressDialogButton(box->hwnd, IDOK);
+  EXPECT_EQ(running.WaitForExit(kStartMs), 0u);
+}
 
 TEST(SideBar, ASecondStartLeavesOneBarRunning) {
   const std::wstring exe = DistFolder() + L"marlovin-file-manager.exe";
