@@ -17,3 +17,6 @@ bench:
 	@cmake --preset native >/dev/null
 	@cmake --build --preset native --target folder_tree_bench
 	@build/native/bench/folder_tree_bench build/bench-tree
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows --target galdrin_report_bench
+	@scripts/wine-env session wine build/windows/bench/galdrin_report_bench.exe
