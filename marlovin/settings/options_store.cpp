@@ -21,7 +21,14 @@ constexpr std::array<const char*, 7> kOptionKeys = {"HomeDir",           "FormAl
                                                     "DoSaveLastSession", "DefaultCompressionRatio",
                                                     "DefaultPackingMethod"};
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '"';
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
 
 // A decimal number that is the whole value, within 32 bits.
 std::int32_t ToNumber(const std::string& key, const std::string& value, const std::string& path) {
