@@ -17,3 +17,4 @@ bench:
 	@cmake --preset native >/dev/null
 	@cmake --build --preset native --target folder_tree_bench
 	@build/native/bench/folder_tree_bench build/bench-tree
+	@scripts/bench-windows

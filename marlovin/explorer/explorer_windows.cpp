@@ -22,25 +22,27 @@ bool HasClass(HWND window, const wchar_t* name) {
   return GetClassNameW(window, className, 256) > 0 && std::wcscmp(className, name) == 0;
 }
 
+// Room for the text of a first window-text request: enough for almost every path, so
+// that one request (one round trip to the window's process) usually does.
+constexpr std::size_t kFirstRequestChars = 1024;
+
 // The window text as a window-text request returns it, however long; nothing when the
 // window does not answer (it closed or hangs).
 std::optional<std::string> RequestWindowText(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &length)) return std::nullopt;
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    std::wstring text(length + 1, L'\0');
+  std::wstring text(kFirstRequestChars, L'\0');
+  for (int attempt = 0; attempt < 4; ++attempt) {
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
                              kAnswerMs, &copied)) {
       return std::nullopt;
     }
-    text.resize(std::min<std::size_t>(copied, length));
-    if (copied < length) return win32::Narrow(text);
-    // The buffer is full: the text is whole unless it grew since its length was asked.
-    DWORD_PTR now = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &now)) return std::nullopt;
-    if (now <= length) return win32::Narrow(text);
-    length = now;
+    copied = std::min<DWORD_PTR>(copied, text.size() - 1);
+    if (copied + 1 < text.size()) return win32::Narrow(std::wstring_view(text.data(), copied));
+    // The buffer is full: the text is whole only if it is exactly that long.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &length)) return std::nullopt;
+    if (length <= copied) return win32::Narrow(std::wstring_view(text.data(), copied));
+    text.assign(length + 1, L'\0');
   }
   return std::nullopt;
 }
@@ -86,7 +88,12 @@ ExplorerLists& SharedLists() {
 }  // namespace
 
 bool IsExplorerWindow(HWND window) {
-  return GetWindowTextLengthW(window) > 0 && (HasClass(window, L"CabinetWClass") || HasClass(window, L"ExploreWClass"));
+  wchar_t className[16];  // room for the two class names and one more character
+  const int length = GetClassNameW(window, className, 16);
+  if (length == 0 || (std::wcscmp(className, L"CabinetWClass") != 0 && std::wcscmp(className, L"ExploreWClass") != 0)) {
+    return false;
+  }
+  return GetWindowTextLengthW(window) > 0;
 }
 
 void RefreshExplorerFolderList(ExplorerLists& lists) {

@@ -48,7 +48,7 @@ class ExplorerWindowsTest : public ::testing::Test {
 };
 
 TEST_F(ExplorerWindowsTest, FindsExplorerWindowsByClassAndTitleAndReadsEveryAddressBar) {
-  const std::wstring longFolder = L"C:\\" + std::wstring(600, L'x');
+  const std::wstring longFolder = L"C:\\" + std::wstring(1500, L'x');
   const auto& cabinet = Make({.title = L"one", .addressBars = {L"C:\\one"}});
   const auto& explore = Make({.className = L"ExploreWClass", .title = L"two", .addressBars = {L"C:\\a b, c"}});
   const auto& noBar = Make({.title = L"no address bar"});
@@ -68,8 +68,8 @@ TEST_F(ExplorerWindowsTest, FindsExplorerWindowsByClassAndTitleAndReadsEveryAddr
     for (const auto& fake : windows_) {
       if (fake->Handle() != window) continue;
       for (const HWND bar : fake->AddressBars()) {
-        wchar_t text[700];
-        GetWindowTextW(bar, text, 700);
+        wchar_t text[2000];
+        GetWindowTextW(bar, text, 2000);
         folders.push_back(win32::Narrow(text));
       }
     }
@@ -77,7 +77,7 @@ TEST_F(ExplorerWindowsTest, FindsExplorerWindowsByClassAndTitleAndReadsEveryAddr
   EXPECT_EQ(lists.ExplorerFolderList, folders);
   EXPECT_EQ(std::count(folders.begin(), folders.end(), "C:\\one"), 2) << "duplicates are kept";
   EXPECT_NE(std::find(folders.begin(), folders.end(), win32::Narrow(longFolder)), folders.end())
-      << "an address-bar text of 603 characters is read whole";
+      << "an address-bar text of 1503 characters is read whole";
 
   ASSERT_EQ(lists.ExplorerWindowRecords.size(), order.size());
   for (std::size_t i = 0; i < order.size(); ++i) {
