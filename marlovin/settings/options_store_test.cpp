@@ -14,12 +14,17 @@ namespace {
 using Folders = std::vector<std::string>;
 
 // Explorer as the options object sees it: the open folders the test sets, and a record of
-// every list of folders it was asked to open.
-struct FakeExplorer : ExplorerFolders {
+// every list of folders it was asked to open. It outlives the options object that uses it.
+struct ExplorerState {
   Folders open;
   std::vector<Folders> opened;
-  std::vector<std::string> RefreshedFolderList() override { return open; }
-  void OpenFolders(const Folders& folders) override { opened.push_back(folders); }
+};
+
+struct FakeExplorer : ExplorerFolders {
+  explicit FakeExplorer(ExplorerState& state) : state_(state) {}
+  std::vector<std::string> RefreshedFolderList() override { return state_.open; }
+  void OpenFolders(const Folders& folders) override { state_.opened.push_back(folders); }
+  ExplorerState& state_;
 };
 
 constexpr char kMinimal[] = "FormAlignment=1\r\nHomeDropOperation=0\r\n";
@@ -44,13 +49,13 @@ class OptionsStoreTest : public ::testing::Test {
     std::ofstream(dir_ / name, std::ios::binary) << bytes;
   }
   // The options object on options.ini, with default.ini as its defaults file.
-  std::unique_ptr<TMarlovinTextConfig> Open(FakeExplorer** explorer = nullptr) const {
-    auto fake = std::make_unique<FakeExplorer>();
-    if (explorer) *explorer = fake.get();
-    return std::make_unique<TMarlovinTextConfig>(Options(), PathOf("default.ini"), std::move(fake));
+  std::unique_ptr<TMarlovinTextConfig> Open() {
+    return std::make_unique<TMarlovinTextConfig>(Options(), PathOf("default.ini"),
+                                                 std::make_unique<FakeExplorer>(explorer_));
   }
 
   std::filesystem::path dir_;
+  ExplorerState explorer_;
 };
 
 TEST_F(OptionsStoreTest, FirstStartCopiesTheDefaultsFileWithCrLfAndLoadsIt) {
@@ -238,37 +243,34 @@ TEST_F(OptionsStoreTest, SessionNamesThatWouldCorruptTheFileAreRefused) {
 
 TEST_F(OptionsStoreTest, TheLastSessionIsReopenedAtStartAndRecordedAtTheEnd) {
   Write(std::string(kMinimal) + "DoSaveLastSession=1\r\nSESSION_NAMES=LAST_SESSION\r\nLAST_SESSION=C:\\b,\"C:\\a b\"\r\n");
-  FakeExplorer* explorer = nullptr;
-  auto config = Open(&explorer);
-  ASSERT_EQ(explorer->opened.size(), 1u);
-  EXPECT_EQ(explorer->opened[0], (Folders{"C:\\b", "C:\\a b"})) << "stored order";
+  auto config = Open();
+  ASSERT_EQ(explorer_.opened.size(), 1u);
+  EXPECT_EQ(explorer_.opened[0], (Folders{"C:\\b", "C:\\a b"})) << "stored order";
 
-  explorer->open = {"D:\\one", "D:\\two words", "D:\\one"};
+  explorer_.open = {"D:\\one", "D:\\two words", "D:\\one"};
   config.reset();
   EXPECT_EQ(Bytes(), std::string(kMinimal) +
                          "DoSaveLastSession=1\r\nSESSION_NAMES=LAST_SESSION\r\nLAST_SESSION=D:\\one,\"D:\\two words\",D:\\one\r\n");
 
   // With no Explorer window open the name stays and the line goes.
-  Open(&explorer).reset();
+  explorer_.open.clear();
+  Open().reset();
   EXPECT_EQ(Bytes(), std::string(kMinimal) + "DoSaveLastSession=1\r\nSESSION_NAMES=LAST_SESSION\r\n");
 }
 
 TEST_F(OptionsStoreTest, WithoutTheLastSessionOptionNothingIsReopenedOrRecorded) {
   const std::string file = std::string(kMinimal) + "SESSION_NAMES=LAST_SESSION\r\nLAST_SESSION=C:\\b\r\n";
   Write(file);
-  FakeExplorer* explorer = nullptr;
-  auto config = Open(&explorer);
-  explorer->open = {"D:\\one"};
-  config.reset();
-  EXPECT_TRUE(explorer->opened.empty());
+  explorer_.open = {"D:\\one"};
+  Open().reset();
+  EXPECT_TRUE(explorer_.opened.empty());
   EXPECT_EQ(Bytes(), file);
 }
 
 TEST_F(OptionsStoreTest, AFailureToRecordTheLastSessionEndsQuietly) {
   Write(std::string(kMinimal) + "DoSaveLastSession=1\r\n");
-  FakeExplorer* explorer = nullptr;
-  auto config = Open(&explorer);
-  explorer->open = {"D:\\one"};
+  auto config = Open();
+  explorer_.open = {"D:\\one"};
   config->FileName = PathOf("missing folder/options.ini");
   EXPECT_NO_THROW(config.reset());
   EXPECT_EQ(Bytes(), std::string(kMinimal) + "DoSaveLastSession=1\r\n");
