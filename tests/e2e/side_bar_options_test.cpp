@@ -116,13 +116,20 @@ TEST_F(SideBarOptions, TheLastSessionIsRecordedAtCloseAndReopenedInStoredOrder) 
   ASSERT_TRUE(cabinet.WaitForWindow("CabinetWClass", kWaitMs)) << DescribeDesktop();
   ASSERT_TRUE(explore.WaitForWindow("ExploreWClass", kWaitMs)) << DescribeDesktop();
   std::vector<std::string> open;
-  for (const auto& window : win32::testing::TopLevelWindows()) {
-    if (window.className == "CabinetWClass") open.push_back(common::FromFsPath(folders / "first folder"));
-    if (window.className == "ExploreWClass") open.push_back(common::FromFsPath(folders / "second,folder"));
+  {
+    RunningProgram bar(BarExe());
+    const auto window = bar.WaitForWindow(kBarClass, kWaitMs);
+    ASSERT_TRUE(window) << DescribeDesktop();
+    Sleep(500);  // new windows settle into their places on the desktop
+    // The order in which the desktop lists the two windows right before the bar closes.
+    for (const auto& listed : win32::testing::TopLevelWindows()) {
+      if (listed.className == "CabinetWClass") open.push_back(common::FromFsPath(folders / "first folder"));
+      if (listed.className == "ExploreWClass") open.push_back(common::FromFsPath(folders / "second,folder"));
+    }
+    ASSERT_EQ(open.size(), 2u) << DescribeDesktop();
+    PostMessageW(window->hwnd, WM_CLOSE, 0, 0);
+    EXPECT_EQ(bar.WaitForExit(kWaitMs), 0u);
   }
-  ASSERT_EQ(open.size(), 2u) << DescribeDesktop();
-
-  RunBarOnce(BarExe());
   EXPECT_EQ(ReadBytes(OptionsFile()),
             options + "SESSION_NAMES=LAST_SESSION\r\nLAST_SESSION=\"" + open[0] + "\",\"" + open[1] + "\"\r\n");
   EXPECT_TRUE(WineExplorerWindows().empty()) << "nothing was reopened: the session was empty at that start";
