@@ -18,6 +18,4 @@ bench:
 	@cmake --build --preset native --target folder_tree_bench quenlock_cipher_bench
 	@build/native/bench/folder_tree_bench build/bench-tree
 	@build/native/bench/quenlock_cipher_bench build/bench-quenlock
-	@cmake --preset windows >/dev/null
-	@cmake --build --preset windows --target galdrin_report_bench
-	@scripts/wine-env session wine build/windows/bench/galdrin_report_bench.exe
+	@scripts/bench-windows

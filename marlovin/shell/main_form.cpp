@@ -1,6 +1,9 @@
 #include "marlovin/shell/main_form.h"
 
+#include "marlovin/explorer/explorer_windows.h"
+#include "marlovin/settings/options_paths.h"
 #include "marlovin/shell/single_instance.h"
+#include "win32/application.h"
 #include "win32/dpi.h"
 #include "win32/handles.h"
 
@@ -17,6 +20,8 @@ constexpr int kClientHeight = 544;   // inside the border
 constexpr COLORREF kFormColour = RGB(255, 255, 255);
 constexpr COLORREF kPanelColour = RGB(221, 221, 221);  // 14540253
 
+const TMarlovinOptionsStruct kDefaultOptions{};
+
 }  // namespace
 
 TFormMain::TFormMain() {
@@ -30,6 +35,32 @@ TFormMain::TFormMain() {
           .y = scale(kDesignTop),
           .width = scale(kBarWidth),
           .height = scale(kClientHeight + 2 * kBorderWidth)});
+  LoadOptionsAndSessions();
+  FormCreate();
+}
+
+TFormMain::~TFormMain() = default;
+
+const TMarlovinOptionsStruct& TFormMain::Options() const { return config_ ? *config_ : kDefaultOptions; }
+
+void TFormMain::AddSessionMenuEntries(const std::string& name) { sessionEntries_.push_back(name); }
+
+void TFormMain::LoadOptionsAndSessions() {
+  try {
+    config_ = CreateSideBarConfig();
+    for (const std::string& name : TMarlovinTextConfig::GetSessionNames(config_->FileName)) {
+      AddSessionMenuEntries(name);
+    }
+  } catch (...) {
+    MessageBoxW(nullptr, L"Init Failes", win32::ApplicationTitle().c_str(), MB_OK);
+  }
+}
+
+void TFormMain::FormCreate() { enumerate_explorers::CreateExplorerLists(); }
+
+void TFormMain::FormClose() {
+  config_.reset();  // records the last session when that option is on; never throws
+  enumerate_explorers::FreeExplorerLists();
 }
 
 LRESULT TFormMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -49,6 +80,11 @@ void TFormMain::OnPaint(HDC dc, const RECT&) {
   InflateRect(&area, -border, -border);
   const win32::UniqueHbrush panel(CreateSolidBrush(kPanelColour));
   FillRect(dc, &area, panel.get());
+}
+
+bool TFormMain::OnClose() {
+  FormClose();
+  return false;  // the window is destroyed as usual, which ends the program
 }
 
 void TFormMain::OnDestroy() { PostQuitMessage(0); }

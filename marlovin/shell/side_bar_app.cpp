@@ -9,6 +9,7 @@
 #include "marlovin/shell/single_instance.h"
 #include "marlovin/transfer/copy_to_dest_form.h"
 #include "win32/application.h"
+#include "win32/com.h"
 
 namespace marlovin {
 
@@ -33,6 +34,8 @@ int RunSideBar() {
     return 0;
   }
   try {
+    // The shell's special folders and its "open" operation want COM on this thread.
+    const win32::ComInitializer com;
     SideBarForms forms;
     ShowWindow(forms.FormMain.Handle(), SW_SHOWNORMAL);
     win32::RunMessageLoop();
