@@ -15,5 +15,6 @@ test:
 bench:
 	@scripts/setup
 	@cmake --preset native >/dev/null
-	@cmake --build --preset native --target folder_tree_bench
+	@cmake --build --preset native --target folder_tree_bench penderil_preview_bench
 	@build/native/bench/folder_tree_bench build/bench-tree
+	@build/native/bench/penderil_preview_bench

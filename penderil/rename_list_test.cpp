@@ -1,0 +1,60 @@
+#include "penderil/rename_list.h"
+
+#include <gtest/gtest.h>
+
+namespace penderil {
+namespace {
+
+struct SplitCase {
+  const char* path;
+  const char* fileName;
+  const char* folder;
+  const char* extension;
+  const char* baseName;
+};
+
+TEST(SplitPath, TakesEachPartAtTheLastDelimiter) {
+  const SplitCase cases[] = {
+      {R"(C:\Photos\Beach.JPG)", "Beach.JPG", R"(C:\Photos\)", ".JPG", "Beach"},
+      {R"(C:\Photos\pic.tar.gz)", "pic.tar.gz", R"(C:\Photos\)", ".gz", "pic.tar"},
+      {R"(C:\Photos\notes)", "notes", R"(C:\Photos\)", "", "notes"},
+      {R"(C:\Photos\.profile)", ".profile", R"(C:\Photos\)", ".profile", ""},
+      {R"(C:\Backup.old\readme)", "readme", R"(C:\Backup.old\)", "", "readme"},
+      // A colon ends the folder too; no delimiter means no folder; a trailing delimiter
+      // leaves no name.
+      {"C:file.txt", "file.txt", "C:", ".txt", "file"},
+      {"plain name.doc", "plain name.doc", "", ".doc", "plain name"},
+      {R"(C:\Photos\)", "", R"(C:\Photos\)", "", ""},
+      {"", "", "", "", ""},
+      {R"(C:\Fotos\Straße.TXT)", "Straße.TXT", R"(C:\Fotos\)", ".TXT", "Straße"},
+  };
+  for (const auto& c : cases) {
+    const PathParts parts = SplitPath(c.path);
+    EXPECT_EQ(parts.fileName, c.fileName) << c.path;
+    EXPECT_EQ(parts.folder, c.folder) << c.path;
+    EXPECT_EQ(parts.extension, c.extension) << c.path;
+    EXPECT_EQ(parts.baseName, c.baseName) << c.path;
+  }
+}
+
+TEST(AddFileToList, AppendsAnEntryNamedAfterThePathInOrder) {
+  RenameList list;
+  AddFileToList(list, R"(C:\Photos\Beach.JPG)");
+  AddFileToList(list, R"(C:\Photos\Beach.JPG)");  // the same path twice makes two entries
+  AddFileToList(list, "");
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0].fullPath, R"(C:\Photos\Beach.JPG)");
+  EXPECT_EQ(list[0].oldName, "Beach.JPG");
+  EXPECT_EQ(list[0].newName, "Beach.JPG");
+  EXPECT_EQ(list[0].location, R"(C:\Photos\)");
+  EXPECT_EQ(list[0].image, kImageNotLoaded);
+  EXPECT_FALSE(list[0].selected);
+  EXPECT_EQ(list[1].fullPath, list[0].fullPath);
+  EXPECT_EQ(list[2].oldName, "");
+
+  ClearFileList(list);
+  EXPECT_TRUE(list.empty());
+}
+
+}  // namespace
+}  // namespace penderil
