@@ -18,3 +18,6 @@ bench:
 	@cmake --build --preset native --target folder_tree_bench penderil_preview_bench
 	@build/native/bench/folder_tree_bench build/bench-tree
 	@build/native/bench/penderil_preview_bench
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows --target penderil_startup_bench
+	@scripts/wine-env session wine build/windows/bench/penderil_startup_bench.exe

@@ -1,5 +1,6 @@
 #include "penderil/renamer_model.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -258,7 +259,7 @@ class ListFileTest : public RenamerModelTest {
  protected:
   void SetUp() override {
     folder_ = std::filesystem::temp_directory_path() /
-              ("penderil-list-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+              ("penderil-list-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder_);
   }
