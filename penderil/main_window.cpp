@@ -51,6 +51,12 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
+// Moves a control without copying its old pixels along: a control moved below one that
+// grows would otherwise show what lay there before until it is drawn again.
+void Place(HWND control, int x, int y, int width, int height) {
+  SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
+
 void SetTextIfChanged(HWND window, const std::string& utf8) {
   const std::wstring text = win32::Widen(utf8);
   if (TextOf(window) != text) SetWindowTextW(window, text.c_str());
@@ -266,35 +272,35 @@ void TFormMain::Layout() {
   const int left = s(kLeftWidth);
   const int middle = std::max(0, h - title - bottom);
 
-  MoveWindow(titleBar_->Handle(), 0, 0, w, title, TRUE);
-  MoveWindow(minimizeButton_->Handle(), w - s(74), s(2), s(22), s(21), TRUE);
-  MoveWindow(maxRestoreButton_->Handle(), w - s(50), s(2), s(22), s(21), TRUE);
-  MoveWindow(closeButton_->Handle(), w - s(26), s(2), s(22), s(21), TRUE);
+  Place(titleBar_->Handle(), 0, 0, w, title);
+  Place(minimizeButton_->Handle(), w - s(74), s(2), s(22), s(21));
+  Place(maxRestoreButton_->Handle(), w - s(50), s(2), s(22), s(21));
+  Place(closeButton_->Handle(), w - s(26), s(2), s(22), s(21));
 
-  MoveWindow(bottomBar_->Handle(), 0, h - bottom, w, bottom, TRUE);
-  MoveWindow(Control(Id(RenamerAction::Cancel)), w - s(136), s(4), s(128), s(26), TRUE);
+  Place(bottomBar_->Handle(), 0, h - bottom, w, bottom);
+  Place(Control(Id(RenamerAction::Cancel)), w - s(136), s(4), s(128), s(26));
 
-  MoveWindow(leftPanel_->Handle(), 0, title, left, middle, TRUE);
+  Place(leftPanel_->Handle(), 0, title, left, middle);
 
   const int mw = std::max(0, w - left);
   const int mh = middle;
-  MoveWindow(mainPanel_->Handle(), left, title, mw, mh, TRUE);
+  Place(mainPanel_->Handle(), left, title, mw, mh);
   RECT tab{s(6), s(6), mw - s(6), std::max(s(60), mh - s(96))};
-  MoveWindow(pageControl_, tab.left, tab.top, tab.right - tab.left, tab.bottom - tab.top, TRUE);
+  Place(pageControl_, tab.left, tab.top, tab.right - tab.left, tab.bottom - tab.top);
   RECT page{0, 0, tab.right - tab.left, tab.bottom - tab.top};
   TabCtrl_AdjustRect(pageControl_, FALSE, &page);
   OffsetRect(&page, tab.left, tab.top);
   for (HWND view : {fileList_->Handle(), richEdit_}) {
-    MoveWindow(view, page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
+    Place(view, page.left, page.top, page.right - page.left, page.bottom - page.top);
   }
   const int buttonsTop = mh - s(88);
   const std::array<RenamerAction, 3> selection = {RenamerAction::SelectAll, RenamerAction::SelectInverse,
                                                   RenamerAction::SelectNone};
   for (std::size_t i = 0; i < selection.size(); ++i) {
-    MoveWindow(Control(Id(selection[i])), s(6), buttonsTop + static_cast<int>(i) * s(28), s(180), s(25), TRUE);
+    Place(Control(Id(selection[i])), s(6), buttonsTop + static_cast<int>(i) * s(28), s(180), s(25));
   }
-  MoveWindow(Control(Id(RenamerAction::RemoveSelected)), mw - s(196), buttonsTop, s(190), s(25), TRUE);
-  MoveWindow(Control(Id(RenamerAction::RemoveAll)), mw - s(196), buttonsTop + s(28), s(190), s(25), TRUE);
+  Place(Control(Id(RenamerAction::RemoveSelected)), mw - s(196), buttonsTop, s(190), s(25));
+  Place(Control(Id(RenamerAction::RemoveAll)), mw - s(196), buttonsTop + s(28), s(190), s(25));
 }
 
 HWND TFormMain::Control(int id) const {
