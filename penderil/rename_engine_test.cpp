@@ -212,7 +212,7 @@ TEST(BuildNewNames, AgreesWithTheStepByStepReplacementOnManyMasks) {
   };
   for (int i = 0; i < 3000; ++i) {
     TReplaceOptionsStruct settings;
-    settings.nameMask = randomText(8);
+    settings.nameMask = randomText(40);  // long enough to hold more than 16 pieces at times
     settings.extensionMask = randomText(4);
     settings.searchText = randomText(2);
     settings.replacementText = randomText(2);
@@ -230,6 +230,28 @@ TEST(BuildNewNames, AgreesWithTheStepByStepReplacementOnManyMasks) {
                 StepByStepName(list[k].fullPath, settings, now, settings.counterStart + static_cast<long long>(k)))
           << "masks \"" << settings.nameMask << "\" / \"" << settings.extensionMask << "\", path "
           << list[k].fullPath << ", clock " << now.time << " " << now.date;
+    }
+  }
+}
+
+// Long masks of tokens and plain text, where nothing makes a new token: many pieces.
+TEST(BuildNewNames, AgreesWithTheStepByStepReplacementOnLongMasks) {
+  const char* pieces[] = {"?n", "?E", "?c", "?t", "?d", "x", "_-", "."};
+  unsigned seed = 99;
+  const auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7fff; };
+  for (int i = 0; i < 200; ++i) {
+    TReplaceOptionsStruct settings;
+    settings.nameMask.clear();
+    for (unsigned n = next() % 40; n > 0; --n) settings.nameMask += pieces[next() % 8];
+    settings.extensionMask = pieces[next() % 8];
+    const ClockTexts now{"12.30.00", "24.12.2006"};
+    RenameList list;
+    AddFileToList(list, R"(C:\Photos\Beach.JPG)");
+    AddFileToList(list, R"(C:\Photos\notes)");
+    BuildNewNames(list, settings, FixedClock(now));
+    for (std::size_t k = 0; k < list.size(); ++k) {
+      ASSERT_EQ(list[k].newName, StepByStepName(list[k].fullPath, settings, now, 1 + static_cast<long long>(k)))
+          << "mask \"" << settings.nameMask << "\"";
     }
   }
 }

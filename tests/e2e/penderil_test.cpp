@@ -37,7 +37,14 @@ Rows WaitForRows(HWND window, std::size_t rows) {
   return shown;
 }
 
-void PressKey(std::initializer_list<WORD> modifiers, WORD key) {
+// A key pressed and released with modifiers held, sent once `window` is in front: the
+// keyboard's input goes to the foreground window, which another test may have taken.
+void PressKey(HWND window, std::initializer_list<WORD> modifiers, WORD key) {
+  for (int attempt = 0; attempt < 50 && GetForegroundWindow() != window; ++attempt) {
+    SetForegroundWindow(window);
+    Sleep(20);
+  }
+  ASSERT_EQ(GetForegroundWindow(), window) << "Penderil did not come to the front";
   std::vector<INPUT> inputs;
   const auto add = [&](WORD vk, bool up) {
     INPUT input{};
@@ -71,11 +78,9 @@ TEST(Penderil, ShowsTheListFileAndRenamesThroughItsKeys) {
                                                 {L"gamma", L"gamma", location}}));
 
   // F4 puts the counter into the name mask; Ctrl+Enter renames.
-  SetForegroundWindow(window->hwnd);
-  Sleep(200);
-  PressKey({}, VK_F4);
+  PressKey(window->hwnd, {}, VK_F4);
   EXPECT_EQ(WaitForRows(window->hwnd, 3).at(2).at(1), L"gamma3");
-  PressKey({VK_CONTROL}, VK_RETURN);
+  PressKey(window->hwnd, {VK_CONTROL}, VK_RETURN);
   std::vector<std::string> names;
   const ULONGLONG deadline = GetTickCount64() + 10000;
   do {
