@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -164,6 +165,93 @@ TEST_F(PenderilWindow, StartsWithTheListFileAndTheDefaults) {
   Settle(window);
   EXPECT_TRUE(window.Model().Entries().empty());
   EXPECT_EQ(ListCount(), 0);
+}
+
+std::vector<std::wstring> ChildTexts(HWND window) {
+  std::vector<std::wstring> texts;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) -> BOOL {
+        reinterpret_cast<std::vector<std::wstring>*>(data)->push_back(TextOf(child));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+TEST_F(PenderilWindow, ShowsEveryCaptionAsWritten) {
+  TFormMain& window = Open({});
+  const std::vector<std::wstring> texts = ChildTexts(window.Handle());
+  const wchar_t* captions[] = {
+      L"Rename mask : Name", L"Add Name ( F2 )", L"Add Time ( F3 )", L"Add Counter ( F4 )", L"Add Date ( F5 )",
+      L"Rename mask: Extension", L"Add Ext ( F6 ) ", L"Add Counter ( F7 )", L"Search && Replace", L"Search:",
+      L"Replace With:", L"Search &&Replace before other operations", L"Search &&Replace after other operations",
+      L"Match Case", L"Counter settings:", L"Start At:", L"Step By:", L"Min. Digits", L"Upper / lowercase :",
+      L"Select All ( ctrl + A)", L"Select Inverse (ctrl + I)", L"Select None (ctrl + N)",
+      L"Remove Selected (ctrl +X)", L"Remove All (Ctrl + Alt + X)", L"Start with renaming", L"Reset",
+      L"Close  ( F12 )"};
+  for (const wchar_t* caption : captions) {
+    EXPECT_NE(std::find(texts.begin(), texts.end(), caption), texts.end()) << win32::Narrow(caption);
+  }
+  EXPECT_EQ(TextOf(window.Handle()), L"Multi-rename tool.");
+
+  const HWND tabs = window.Control(kPageControl);
+  ASSERT_EQ(TabCtrl_GetItemCount(tabs), 2);
+  const wchar_t* pages[] = {L"Files List", L"ShortCuts List"};
+  for (int i = 0; i < 2; ++i) {
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    TabCtrl_GetItem(tabs, i, &item);
+    EXPECT_STREQ(text, pages[i]);
+  }
+  const wchar_t* columns[] = {L"Old Name", L"New Name", L"Locaion"};
+  for (int i = 0; i < 3; ++i) {
+    wchar_t text[64] = {};
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = text;
+    column.cchTextMax = 64;
+    ASSERT_TRUE(ListView_GetColumn(List(), i, &column));
+    EXPECT_STREQ(text, columns[i]);
+    EXPECT_EQ(column.cx, MulDiv(250, static_cast<int>(GetDpiForWindow(List())), 96));
+  }
+  const HWND combo = window.Control(kComboLetterSize);
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 4);
+  const wchar_t* choices[] = {L"Leave file names unchanged.", L"Change all letters to small.",
+                              L"Changle all letters to Capitals.", L"Only first capital letter."};
+  for (int i = 0; i < 4; ++i) {
+    wchar_t text[64] = {};
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, choices[i]);
+  }
+
+  // The tabs switch between the list and the key list.
+  TabCtrl_SetCurSel(tabs, 1);
+  NMHDR change{tabs, static_cast<UINT_PTR>(kPageControl), static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageW(GetParent(tabs), WM_NOTIFY, kPageControl, reinterpret_cast<LPARAM>(&change));
+  EXPECT_TRUE(IsWindowVisible(window.Control(kRichEditShortCutsList)));
+  EXPECT_FALSE(IsWindowVisible(List()));
+}
+
+TEST_F(PenderilWindow, TheTitleBarButtonsMinimiseMaximiseRestoreAndClose) {
+  TFormMain& window = Open({});
+  const auto click = [&](int id) {
+    SendMessageW(GetParent(window.Control(id)), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window.Control(id)));
+    Settle(window, 50);
+  };
+  click(kButtonMaxRestore);
+  EXPECT_TRUE(IsZoomed(window.Handle()));
+  click(kButtonMaxRestore);
+  EXPECT_FALSE(IsZoomed(window.Handle()));
+  click(kButtonMinimize);
+  EXPECT_TRUE(IsIconic(window.Handle()));
+  ShowWindow(window.Handle(), SW_RESTORE);
+  click(kButtonX);
+  EXPECT_FALSE(IsWindow(window.Handle()));
 }
 
 TEST_F(PenderilWindow, WithoutAListFileTheListIsEmpty) {
