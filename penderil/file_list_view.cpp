@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "common/text_case.h"
 #include "win32/dpi.h"
 #include "win32/error.h"
 #include "win32/utf.h"
@@ -95,8 +96,29 @@ void FileListView::ShowSelection() {
   InvalidateRect(list_, nullptr, FALSE);
 }
 
-bool FileListView::OnNotify(const NMHDR& header) {
-  if (header.hwndFrom != list_ || header.code != LVN_GETDISPINFOW) return false;
+LRESULT FileListView::FindRow(const NMLVFINDITEMW& find) const {
+  // Typing in the list jumps to the next Old Name that starts with the typed text.
+  if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz) return -1;
+  const std::string typed = win32::Narrow(find.lvfi.psz);
+  const auto& entries = model_.Entries();
+  const std::size_t count = entries.size();
+  const std::size_t start = find.iStart >= 0 && static_cast<std::size_t>(find.iStart) < count ? find.iStart : 0;
+  for (std::size_t step = 0; step < count; ++step) {
+    const std::size_t row = (start + step) % count;
+    if (common::SameText(std::string_view(entries[row].oldName).substr(0, typed.size()), typed)) {
+      return static_cast<LRESULT>(row);
+    }
+  }
+  return -1;
+}
+
+bool FileListView::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom != list_) return false;
+  if (header.code == LVN_ODFINDITEMW) {
+    result = FindRow(reinterpret_cast<const NMLVFINDITEMW&>(header));
+    return true;
+  }
+  if (header.code != LVN_GETDISPINFOW) return false;
   LVITEMW& item = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)).item;
   const auto& entries = model_.Entries();
   if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= entries.size()) return true;

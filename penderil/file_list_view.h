@@ -34,10 +34,12 @@ class FileListView {
   // The model's selection, onto the screen.
   void ShowSelection();
 
-  // LVN_GETDISPINFO: the text or image of a row. Returns true when handled.
-  bool OnNotify(const NMHDR& header);
+  // LVN_GETDISPINFO (the text or image of a row) and LVN_ODFINDITEM (the row whose Old
+  // Name starts with what the user typed). Returns true when handled.
+  bool OnNotify(const NMHDR& header, LRESULT& result);
 
  private:
+  LRESULT FindRow(const NMLVFINDITEMW& find) const;
   // Gives the entry the image with index `iconIndex` of its file, or none.
   void SetEntryIcon(std::size_t entry, const std::string& path, int iconIndex);
 

@@ -491,7 +491,7 @@ bool TFormMain::OnCommand(int id, int code, HWND) {
 
 bool TFormMain::OnNotify(const NMHDR& header, LRESULT& result) {
   result = 0;
-  if (fileList_ && fileList_->OnNotify(header)) return true;
+  if (fileList_ && fileList_->OnNotify(header, result)) return true;
   if (header.hwndFrom == pageControl_ && header.code == TCN_SELCHANGE) {
     ShowPage(TabCtrl_GetCurSel(pageControl_));
     return true;

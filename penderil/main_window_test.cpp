@@ -390,6 +390,18 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
   return static_cast<HDROP>(memory);
 }
 
+TEST_F(PenderilWindow, TypingInTheListFindsANameByItsStart) {
+  Open({ThreeFileList()});
+  LVFINDINFOW find{};
+  find.flags = LVFI_STRING | LVFI_PARTIAL;
+  find.psz = L"TH";
+  EXPECT_EQ(ListView_FindItem(List(), -1, &find), 2);
+  find.psz = L"O";
+  EXPECT_EQ(ListView_FindItem(List(), 1, &find), 0) << "the search goes round to the top";
+  find.psz = L"zebra";
+  EXPECT_EQ(ListView_FindItem(List(), -1, &find), -1);
+}
+
 TEST_F(PenderilWindow, ADropReplacesTheList) {
   TFormMain& window = Open({ThreeFileList()});
   const std::string a = folder_.Make("a.doc");
