@@ -9,19 +9,22 @@
 namespace penderil {
 
 void AppendCounterText(std::string& out, std::int64_t value, int minimumDigits) {
-  // Digits from the end; the magnitude as unsigned so that the lowest value has one too.
-  char digits[24];
-  int count = 0;
+  // Written from the end into a buffer, then appended at once. The magnitude is taken
+  // as unsigned so that the lowest value has one too; printf's precision means at least
+  // that many digits, and 0 digits for the value 0 is no text.
+  constexpr int kMaxDigits = 64;
+  char buffer[kMaxDigits + 2];
+  char* end = buffer + sizeof buffer;
+  char* p = end;
   std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
   while (magnitude != 0) {
-    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    *--p = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   }
-  if (value < 0) out += '-';
-  // printf's precision: at least that many digits; 0 digits for the value 0 is no text.
-  const int wanted = std::max(minimumDigits, 0);
-  if (wanted > count) out.append(static_cast<std::size_t>(wanted - count), '0');
-  while (count > 0) out += digits[--count];
+  const int wanted = std::clamp(minimumDigits, 0, kMaxDigits);
+  while (end - p < wanted) *--p = '0';
+  if (value < 0) *--p = '-';
+  out.append(p, static_cast<std::size_t>(end - p));
 }
 
 std::string CounterText(std::int64_t value, int minimumDigits) {

@@ -37,6 +37,28 @@ TEST(SplitPath, TakesEachPartAtTheLastDelimiter) {
   }
 }
 
+// Paths of every length with delimiters and dots at every position against the word
+// boundaries of the scan, split as the rule says.
+TEST(SplitPath, AgreesWithTheRuleOnManyPaths) {
+  const std::string alphabet = "ab\\:.\xC3\xA9 ";
+  unsigned seed = 4242;
+  const auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7fff; };
+  for (int i = 0; i < 20000; ++i) {
+    std::string path(next() % 40, ' ');
+    for (char& c : path) c = alphabet[next() % alphabet.size()];
+    const std::size_t delimiter = path.find_last_of("\\:");
+    const std::size_t nameStart = delimiter == std::string::npos ? 0 : delimiter + 1;
+    const std::string name = path.substr(nameStart);
+    const std::size_t dot = name.find_last_of('.');
+    const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
+    const PathParts parts = SplitPath(path);
+    ASSERT_EQ(parts.folder, path.substr(0, nameStart)) << path;
+    ASSERT_EQ(parts.fileName, name) << path;
+    ASSERT_EQ(parts.extension, extension) << path;
+    ASSERT_EQ(parts.baseName, name.substr(0, name.size() - extension.size())) << path;
+  }
+}
+
 TEST(AddFileToList, AppendsAnEntryNamedAfterThePathInOrder) {
   RenameList list;
   AddFileToList(list, R"(C:\Photos\Beach.JPG)");
