@@ -108,7 +108,7 @@ int main() {
     Time([&] { penderil::BuildNewNames(list, settings, clock); }, rebuild, rebuildWall);
     Time(
         [&] {
-          for (std::size_t i = 0; i < list.size(); ++i) copies[i].assign(list[i].oldName);
+          for (std::size_t i = 0; i < list.size(); ++i) copies[i].assign(list[i].OldName());
         },
         copy, copyWall);
   }

@@ -105,7 +105,7 @@ LRESULT FileListView::FindRow(const NMLVFINDITEMW& find) const {
   const std::size_t start = find.iStart >= 0 && static_cast<std::size_t>(find.iStart) < count ? find.iStart : 0;
   for (std::size_t step = 0; step < count; ++step) {
     const std::size_t row = (start + step) % count;
-    if (common::SameText(std::string_view(entries[row].oldName).substr(0, typed.size()), typed)) {
+    if (common::SameText(entries[row].OldName().substr(0, typed.size()), typed)) {
       return static_cast<LRESULT>(row);
     }
   }
@@ -125,7 +125,8 @@ bool FileListView::OnNotify(const NMHDR& header, LRESULT& result) {
   const std::size_t index = static_cast<std::size_t>(item.iItem);
   const RenameEntry& entry = entries[index];
   if (item.mask & LVIF_TEXT) {
-    const std::string& text = item.iSubItem == 0 ? entry.oldName : item.iSubItem == 1 ? entry.newName : entry.location;
+    const std::string_view text =
+        item.iSubItem == 0 ? entry.OldName() : item.iSubItem == 1 ? std::string_view(entry.newName) : entry.Location();
     CopyText(text, item.pszText, item.cchTextMax);
   }
   if ((item.mask & LVIF_IMAGE) && item.iSubItem == 0) {

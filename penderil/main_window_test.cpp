@@ -79,9 +79,10 @@ void PressKey(std::initializer_list<WORD> modifiers, WORD key) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-std::vector<std::string> Column(const TFormMain& window, std::string RenameEntry::*field) {
+template <typename Field>
+std::vector<std::string> Column(const TFormMain& window, Field field) {
   std::vector<std::string> values;
-  for (const auto& entry : window.Model().Entries()) values.push_back(entry.*field);
+  for (const auto& entry : window.Model().Entries()) values.emplace_back(std::invoke(field, entry));
   return values;
 }
 
@@ -430,7 +431,7 @@ TEST_F(PenderilWindow, RenamesAndReportsTheFailures) {
   EXPECT_NE(shown.find("Failed to rename 1 items ."), std::string::npos) << shown;
   EXPECT_EQ(folder_.Names(), (Names{"Drei-3.txt", "WipeDirList.txt", "one-1.txt", "two-2.txt", "two.txt"}));
   EXPECT_EQ(testing::Content(blocker), "in the way");
-  EXPECT_EQ(Column(window, &RenameEntry::oldName), (Names{"one-1.txt", "two.txt", "Drei-3.txt"}));
+  EXPECT_EQ(Column(window, &RenameEntry::OldName), (Names{"one-1.txt", "two.txt", "Drei-3.txt"}));
   EXPECT_EQ(ListText(0, 0), L"one-1.txt");
   EXPECT_TRUE(IsWindowEnabled(window.Handle()));
 }

@@ -1,6 +1,7 @@
 #include "penderil/rename_engine.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -140,6 +141,36 @@ class CompiledMask {
 
 bool HasQuestionMark(std::string_view text) { return text.find('?') != std::string_view::npos; }
 
+static_assert(std::endian::native == std::endian::little, "the word scan reads bytes in little-endian order");
+
+// What the expansion needs to know of a file name, found in one look at it.
+struct NameTraits {
+  bool ascii = true;          // every byte below 0x80
+  bool questionMark = false;  // holds a "?"
+};
+
+NameTraits LookAt(std::string_view name) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+  constexpr std::uint64_t kQuestionMarks = kOnes * '?';
+  NameTraits traits;
+  std::uint64_t high = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= name.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, name.data() + i, 8);
+    high |= word;
+    const std::uint64_t x = word ^ kQuestionMarks;
+    if (((x - kOnes) & ~x & kHigh) != 0) traits.questionMark = true;  // some byte of x is zero
+  }
+  traits.ascii = (high & kHigh) == 0;
+  for (; i < name.size(); ++i) {
+    traits.ascii = traits.ascii && static_cast<unsigned char>(name[i]) < 0x80;
+    traits.questionMark = traits.questionMark || name[i] == '?';
+  }
+  return traits;
+}
+
 }  // namespace
 
 // Every entry goes through the steps in their order (before pass, masks, after pass)
@@ -158,6 +189,10 @@ bool BuildNewNames(RenameList& list, const TReplaceOptionsStruct& settings, cons
 
   const ClockTexts now = clock.Now();
   const bool clockOnePass = !HasQuestionMark(now.time) && !HasQuestionMark(now.date);
+  // A New Name is plain ASCII when its name is: the masks, the clock texts and the
+  // replacement add none of their own.
+  const bool othersAscii = IsPlainAscii(settings.nameMask) && IsPlainAscii(settings.extensionMask) &&
+                           IsPlainAscii(now.time) && IsPlainAscii(now.date) && IsPlainAscii(settings.replacementText);
   const CompiledMask nameOnly(settings.nameMask);
   const CompiledMask withExtension(settings.nameMask + "." + settings.extensionMask);
 
@@ -168,11 +203,12 @@ bool BuildNewNames(RenameList& list, const TReplaceOptionsStruct& settings, cons
   for (auto& entry : list) {
     const PathParts path = SplitPath(entry.fullPath);
     NameParts parts{path.baseName, path.extension};
-    std::string_view fileName = path.fileName;  // base name, dot and extension
-    if (before && replacer.ReplaceInto(path.fileName, name)) {
+    NameTraits traits = LookAt(path.fileName);
+    if (before && (traits.ascii ? replacer.ReplaceIntoAscii(path.fileName, name)
+                                : replacer.ReplaceInto(path.fileName, name))) {
       // The name the masks work on: the file name with the replacements made.
       parts = SplitName(name);
-      fileName = name;
+      traits = LookAt(name);
     }
     const std::string_view extension = parts.extension.substr(std::min<std::size_t>(1, parts.extension.size()));
     counterText.clear();
@@ -181,7 +217,7 @@ bool BuildNewNames(RenameList& list, const TReplaceOptionsStruct& settings, cons
 
     const CompiledMask& mask = parts.extension.empty() ? nameOnly : withExtension;
     std::string& out = entry.newName;
-    if (mask.OnePass() && clockOnePass && !HasQuestionMark(fileName)) {
+    if (mask.OnePass() && clockOnePass && !traits.questionMark) {
       mask.Expand(out, [&](char token) -> std::string_view {
         switch (token) {
           case 'n': return parts.baseName;
@@ -199,8 +235,10 @@ bool BuildNewNames(RenameList& list, const TReplaceOptionsStruct& settings, cons
       ReplaceToken(out, 'd', now.date, scratch);
       ReplaceToken(out, 'c', counterText, scratch);
     }
-    if (after) replacer.Replace(out, scratch);
-    if (entry.location != path.folder) entry.location.assign(path.folder);  // mostly unchanged: no write
+    if (after && (traits.ascii && othersAscii ? replacer.ReplaceIntoAscii(out, scratch)
+                                              : replacer.ReplaceInto(out, scratch))) {
+      out.swap(scratch);
+    }
   }
   return true;
 }

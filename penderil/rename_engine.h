@@ -53,7 +53,8 @@ void AppendCounterText(std::string& out, std::int64_t value, int minimumDigits);
 // One search-and-replace pass over the New Names; true when any entry changed.
 bool ReplaceInList(std::string_view search, std::string_view replacement, RenameList& list, bool matchCase);
 
-// Recomputes the New Name and Location of every entry: the before pass, one reading of
+// Recomputes the New Name of every entry (its Location is read from its path): the
+// before pass, one reading of
 // the clock, the masks with counter start + k * step for entry k, then the after pass.
 // The counter is 64-bit, so no list is long enough to make it wrap. Returns true.
 bool BuildNewNames(RenameList& list, const TReplaceOptionsStruct& settings, const RegionalClock& clock);

@@ -53,9 +53,9 @@ TEST(BuildNewNames, TheWorkedExample) {
   EXPECT_EQ(NewNames(list), (std::vector<std::string>{"Holiday_001_Beach.JPG", "Holiday_006_notes",
                                                       "Holiday_011_pic.tar.gz", "Holiday_016_?n.profile",
                                                       "Holiday_021_readme"}));
-  EXPECT_EQ(list[1].location, R"(C:\Photos\)");
-  EXPECT_EQ(list[4].location, R"(C:\Backup.old\)");
-  EXPECT_EQ(list[0].oldName, "Beach.JPG") << "the computation leaves the Old Name alone";
+  EXPECT_EQ(list[1].Location(), R"(C:\Photos\)");
+  EXPECT_EQ(list[4].Location(), R"(C:\Backup.old\)");
+  EXPECT_EQ(list[0].OldName(), "Beach.JPG") << "the computation leaves the Old Name alone";
   EXPECT_EQ(clock.reads, 1) << "one reading of the clock serves every entry";
 }
 
@@ -130,11 +130,9 @@ TEST(BuildNewNames, EachComputationStartsAfreshFromTheFullPath) {
   BuildNewNames(list, settings, FixedClock());
   BuildNewNames(list, settings, FixedClock());
   EXPECT_EQ(list[0].newName, "X_Beach.JPG");
-  list[0].location = "stale";
   settings.nameMask = "?n";
   BuildNewNames(list, settings, FixedClock());
   EXPECT_EQ(list[0].newName, "Beach.JPG");
-  EXPECT_EQ(list[0].location, R"(C:\Photos\)");
 }
 
 struct PassCase {
@@ -178,7 +176,7 @@ TEST(BuildNewNames, TheSearchAndReplacePasses) {
     BuildNewNames(list, settings, FixedClock());
     EXPECT_EQ(list[0].newName, c.beach) << c.label;
     EXPECT_EQ(list[1].newName, c.notes) << c.label;
-    EXPECT_EQ(list[0].location, R"(C:\Photos\)") << c.label;
+    EXPECT_EQ(list[0].Location(), R"(C:\Photos\)") << c.label;
   }
 }
 
@@ -275,7 +273,7 @@ TEST(ReplaceInList, ChangesNewNamesOnlyAndSaysWhetherAnyChanged) {
   RenameList list = ListOf({R"(C:\Photos\Beach.JPG)", R"(C:\Photos\notes)"});
   EXPECT_TRUE(ReplaceInList("beach", "Sea", list, false));
   EXPECT_EQ(list[0].newName, "Sea.JPG");
-  EXPECT_EQ(list[0].oldName, "Beach.JPG");
+  EXPECT_EQ(list[0].OldName(), "Beach.JPG");
   EXPECT_EQ(list[1].newName, "notes");
   EXPECT_FALSE(ReplaceInList("zebra", "Sea", list, false));
   RenameList empty;

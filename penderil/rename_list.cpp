@@ -50,12 +50,13 @@ PathParts SplitPath(std::string_view path) {
   return parts;
 }
 
+std::string_view RenameEntry::OldName() const { return SplitPath(fullPath).fileName; }
+
+std::string_view RenameEntry::Location() const { return SplitPath(fullPath).folder; }
+
 void AddFileToList(RenameList& list, std::string fullPath) {
-  const PathParts parts = SplitPath(fullPath);
   RenameEntry entry;
-  entry.oldName.assign(parts.fileName);
-  entry.newName = entry.oldName;
-  entry.location.assign(parts.folder);
+  entry.newName.assign(SplitPath(fullPath).fileName);
   entry.fullPath = std::move(fullPath);
   list.push_back(std::move(entry));
 }

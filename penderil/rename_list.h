@@ -13,13 +13,19 @@ namespace penderil {
 inline constexpr int kImageNotLoaded = -2;
 inline constexpr int kNoImage = -1;
 
+// The Old Name and the Location are the two parts of the full path, so they are read
+// from it rather than kept beside it: the entry stays small, and a rebuild of 100 000
+// New Names touches less memory.
 struct RenameEntry {
-  std::string fullPath;  // as added; the only input of the name computation
-  std::string oldName;   // "Old Name": the file name part of the full path
+  std::string fullPath;  // as added (after a rename, the item's new path); the input of the computation
   std::string newName;   // "New Name": the result of the last computation
-  std::string location;  // "Locaion": the folder part, ending in a backslash
   int image = kImageNotLoaded;
   bool selected = false;
+
+  // "Old Name": the file name part of the full path.
+  std::string_view OldName() const;
+  // "Locaion": the folder part of the full path, ending in a backslash.
+  std::string_view Location() const;
 };
 
 using RenameList = std::vector<RenameEntry>;
@@ -35,8 +41,8 @@ struct PathParts {
 // Views into `path`, which must outlive the result.
 PathParts SplitPath(std::string_view path);
 
-// Appends an entry for the path: Old Name and New Name are its file name, Location its
-// folder. Nothing checks that the path exists.
+// Appends an entry for the path: its New Name is its file name (the Old Name). Nothing
+// checks that the path exists.
 void AddFileToList(RenameList& list, std::string fullPath);
 
 // Removes every entry.

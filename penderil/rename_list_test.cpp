@@ -66,13 +66,13 @@ TEST(AddFileToList, AppendsAnEntryNamedAfterThePathInOrder) {
   AddFileToList(list, "");
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[0].fullPath, R"(C:\Photos\Beach.JPG)");
-  EXPECT_EQ(list[0].oldName, "Beach.JPG");
+  EXPECT_EQ(list[0].OldName(), "Beach.JPG");
   EXPECT_EQ(list[0].newName, "Beach.JPG");
-  EXPECT_EQ(list[0].location, R"(C:\Photos\)");
+  EXPECT_EQ(list[0].Location(), R"(C:\Photos\)");
   EXPECT_EQ(list[0].image, kImageNotLoaded);
   EXPECT_FALSE(list[0].selected);
   EXPECT_EQ(list[1].fullPath, list[0].fullPath);
-  EXPECT_EQ(list[2].oldName, "");
+  EXPECT_EQ(list[2].OldName(), "");
 
   ClearFileList(list);
   EXPECT_TRUE(list.empty());

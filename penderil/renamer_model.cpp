@@ -117,8 +117,7 @@ int RenamerModel::RenameFiles(FileRenamePort& files) {
       ++failures;
       continue;
     }
-    entry.oldName = *name;
-    entry.fullPath = std::move(target);
+    entry.fullPath = std::move(target);  // the Old Name is now the name the item got
   }
   return failures;
 }

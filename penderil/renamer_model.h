@@ -74,7 +74,7 @@ class RenamerModel {
   // Runs the conversion of a letter-size choice on the New Names as they stand.
   void ChooseLetterSize(int index);
 
-  // Rebuilds every New Name and Location from the settings.
+  // Rebuilds every New Name from the settings.
   void RefreshPreview();
 
   // Replaces the list by these paths, in order, and rebuilds once.

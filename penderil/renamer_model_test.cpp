@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <map>
 #include <string>
@@ -47,9 +48,11 @@ class FakeFiles : public FileRenamePort {
   std::map<std::string, std::string> files_;
 };
 
-std::vector<std::string> Column(const RenamerModel& model, std::string RenameEntry::*field) {
+// One column of the list: a field (&RenameEntry::newName) or a part (&RenameEntry::OldName).
+template <typename Field>
+std::vector<std::string> Column(const RenamerModel& model, Field field) {
   std::vector<std::string> values;
-  for (const auto& entry : model.Entries()) values.push_back(entry.*field);
+  for (const auto& entry : model.Entries()) values.emplace_back(std::invoke(field, entry));
   return values;
 }
 
@@ -207,7 +210,7 @@ TEST_F(RenamerModelTest, RenamingCountsFailuresAndUpdatesRenamedEntries) {
   EXPECT_EQ(RenameFailureText(1), "Failed to rename 1 items .");
   EXPECT_EQ(files.Paths(), (Names{R"(C:\d\1.txt)", R"(C:\d\3.txt)"}));
   EXPECT_EQ(Column(model, &RenameEntry::fullPath), (Names{R"(C:\d\1.txt)", R"(C:\d\3.txt)"}));
-  EXPECT_EQ(Column(model, &RenameEntry::oldName), (Names{"1.txt", "3.txt"}));
+  EXPECT_EQ(Column(model, &RenameEntry::OldName), (Names{"1.txt", "3.txt"}));
   EXPECT_EQ(Column(model, &RenameEntry::newName), (Names{"2.txt", "3.txt"})) << "no rebuild afterwards";
 
   // A second start works from the items under their new names.
@@ -229,7 +232,7 @@ TEST_F(RenamerModelTest, ACaseOnlyChangeRenames) {
   model.ChooseLetterSize(3);
   EXPECT_EQ(model.RenameFiles(files), 0);
   EXPECT_EQ(files.Paths(), (Names{R"(C:\d\Holiday.jpg)"}));
-  EXPECT_EQ(model.Entries()[0].oldName, "Holiday.jpg");
+  EXPECT_EQ(model.Entries()[0].OldName(), "Holiday.jpg");
 }
 
 TEST_F(RenamerModelTest, ARemovedEntryIsNotRenamed) {
@@ -250,7 +253,7 @@ TEST_F(RenamerModelTest, NamesThatWouldLeaveTheFolderFailWithoutTouchingFiles) {
   model.SetExtensionMask("");  // "a." and "c.": the trailing dot goes, as Windows drops it
   EXPECT_EQ(model.RenameFiles(files), 1);
   EXPECT_EQ(files.calls, (Names{R"(C:\d\a.txt -> C:\d\a)", R"(C:\d\c.txt -> C:\d\c)"}));
-  EXPECT_EQ(Column(model, &RenameEntry::oldName), (Names{"a", "b.txt", "c"}));
+  EXPECT_EQ(Column(model, &RenameEntry::OldName), (Names{"a", "b.txt", "c"}));
   EXPECT_EQ(Column(model, &RenameEntry::fullPath), (Names{R"(C:\d\a)", R"(C:\d\b.txt)", R"(C:\d\c)"}));
 }
 
@@ -293,7 +296,7 @@ TEST_F(ListFileTest, AMissingOrEmptyFileLeavesTheListAlone) {
 
 TEST_F(ListFileTest, AFileOfOlderVersionsIsReadAsWindows1252) {
   EXPECT_TRUE(model.LoadListFile(Write("ansi.txt", "C:\\Fotos\\\xC9t\xE9.jpg\r\n")));
-  EXPECT_EQ(model.Entries().at(0).oldName, "Été.jpg");
+  EXPECT_EQ(model.Entries().at(0).OldName(), "Été.jpg");
 }
 
 }  // namespace

@@ -162,6 +162,14 @@ bool TextReplacer::ReplaceInto(std::string_view source, std::string& out) const 
   return ReplaceCharacters(search_, replacement_, source, out);
 }
 
+bool TextReplacer::ReplaceIntoAscii(std::string_view source, std::string& out) const {
+  if (search_.empty() || source.empty() || replacement_.empty()) return false;
+  if (matchCase_ || !asciiSearch_) return ReplaceInto(source, out);
+  return ReplaceBytes(search_, replacement_, source, true, out);
+}
+
+bool IsPlainAscii(std::string_view text) { return IsAscii(text); }
+
 bool TextReplacer::Replace(std::string& text, std::string& scratch) const {
   if (!ReplaceInto(text, scratch)) return false;
   text.swap(scratch);

@@ -26,6 +26,8 @@ class TextReplacer {
   // Writes `source` with the replacements made into `out` and returns true; returns
   // false, leaving `out` as it was, when nothing matched.
   bool ReplaceInto(std::string_view source, std::string& out) const;
+  // The same for a source the caller knows to be plain ASCII (spares looking).
+  bool ReplaceIntoAscii(std::string_view source, std::string& out) const;
 
  private:
   std::string_view search_;
@@ -33,6 +35,9 @@ class TextReplacer {
   bool matchCase_;
   bool asciiSearch_;
 };
+
+// True when every byte of the text is below 0x80.
+bool IsPlainAscii(std::string_view text);
 
 // ReplaceInText("?" + letter, value, text, false) for a mask token letter (n, e, t, d,
 // c): "?N" works as "?n". `scratch` is a buffer the caller keeps to spare allocations.
