@@ -15,7 +15,8 @@ test:
 bench:
 	@scripts/setup
 	@cmake --preset native >/dev/null
-	@cmake --build --preset native --target folder_tree_bench quenlock_cipher_bench
+	@cmake --build --preset native --target folder_tree_bench quenlock_cipher_bench penderil_preview_bench
 	@build/native/bench/folder_tree_bench build/bench-tree
 	@build/native/bench/quenlock_cipher_bench build/bench-quenlock
+	@build/native/bench/penderil_preview_bench
 	@scripts/bench-windows
