@@ -18,6 +18,7 @@
 #include "common/path_text.h"
 #include "penderil/test_folder.h"
 #include "win32/shell_paths.h"
+#include "win32/testing/keyboard.h"
 #include "win32/testing/window_list.h"
 #include "win32/testing/window_watchdog.h"
 #include "win32/utf.h"
@@ -62,22 +63,7 @@ void Settle(TFormMain& window, DWORD ms = 150) {
   Pump(window, [&] { return GetTickCount64() >= until; }, ms + 100);
 }
 
-// A key pressed and released with modifiers held, as the keyboard sends it.
-void PressKey(std::initializer_list<WORD> modifiers, WORD key) {
-  std::vector<INPUT> inputs;
-  const auto add = [&](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  for (WORD m : modifiers) add(m, false);
-  add(key, false);
-  add(key, true);
-  for (auto m = std::rbegin(modifiers); m != std::rend(modifiers); ++m) add(*m, true);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
+using win32::testing::PressKey;
 
 template <typename Field>
 std::vector<std::string> Column(const TFormMain& window, Field field) {

@@ -10,6 +10,7 @@
 #include "penderil/test_folder.h"
 #include "tests/e2e/list_view_probe.h"
 #include "tests/e2e/program_runner.h"
+#include "win32/testing/keyboard.h"
 #include "win32/testing/window_list.h"
 #include "win32/utf.h"
 
@@ -45,19 +46,7 @@ void PressKey(HWND window, std::initializer_list<WORD> modifiers, WORD key) {
     Sleep(20);
   }
   ASSERT_EQ(GetForegroundWindow(), window) << "Penderil did not come to the front";
-  std::vector<INPUT> inputs;
-  const auto add = [&](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  for (WORD m : modifiers) add(m, false);
-  add(key, false);
-  add(key, true);
-  for (auto m = std::rbegin(modifiers); m != std::rend(modifiers); ++m) add(*m, true);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  win32::testing::PressKey(modifiers, key);
 }
 
 TEST(Penderil, ShowsTheListFileAndRenamesThroughItsKeys) {
