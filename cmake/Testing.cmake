@@ -19,13 +19,13 @@ endif()
 # earlier and prints the windows that were open, so a hang is explained, not just killed.
 set(SUITE_TEST_TIMEOUT 120)
 
-# suite_test(<target> SOURCES ... [LIBS ...] [GUI] [LOCK name])
+# suite_test(<target> SOURCES ... [LIBS ...] [GUI] [LOCK name...])
 # A GoogleTest executable. Core tests use GoogleTest's main; GUI tests (Windows only)
 # use the watchdog main that fails a test showing an unexpected window.
 # LOCK names shared machine state the tests use (clipboard, work area, HKLM Run value),
-# so that CTest never runs two users of it at once.
+# one name or several, so that CTest never runs two users of it at once.
 function(suite_test target)
-  cmake_parse_arguments(ARG "GUI" "LOCK" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;LOCK" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   if(WIN32)
     target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/win32/manifest.rc)
@@ -41,12 +41,19 @@ function(suite_test target)
   if(WIN32)
     target_link_options(${target} PRIVATE -static)
   endif()
-  set(props TIMEOUT ${SUITE_TEST_TIMEOUT})
-  if(ARG_LOCK)
-    list(APPEND props RESOURCE_LOCK ${ARG_LOCK})
-  endif()
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ${props})
+    TEST_LIST ${target}_TESTS
+    PROPERTIES TIMEOUT ${SUITE_TEST_TIMEOUT})
+  if(ARG_LOCK)
+    # A list of locks cannot pass through gtest_discover_tests' PROPERTIES (it is split
+    # into separate words); a script that CTest runs after the discovery sets it instead.
+    set(lock_script "${CMAKE_CURRENT_BINARY_DIR}/${target}_locks.cmake")
+    file(WRITE "${lock_script}"
+      "foreach(test IN LISTS ${target}_TESTS)\n"
+      "  set_tests_properties(\"\${test}\" PROPERTIES RESOURCE_LOCK \"${ARG_LOCK}\")\n"
+      "endforeach()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${lock_script}")
+  endif()
 endfunction()
