@@ -108,7 +108,8 @@ void TFormMain::CreateControls() {
     buttons_.push_back(std::make_unique<win32::ImageButton>(
         panel_->Handle(), static_cast<int>(control.Id),
         RECT{control.Left, control.Top, control.Left + control.Width, control.Top + control.Height},
-        PicturePainter(control.Picture, kPanelColour), control.Hint));
+        PicturePainter(control.Picture, kPanelColour)));
+    panel_->AddHint(buttons_.back()->Handle(), control.Hint);
   }
 }
 
@@ -205,6 +206,7 @@ bool TFormMain::RunExplorerSettingsCheck() {
 }
 
 void TFormMain::BringToFront() {
+  if (GetForegroundWindow() == Handle()) return;  // in front already (restacking costs time)
   SetForegroundWindow(Handle());
   BringWindowToTop(Handle());
 }

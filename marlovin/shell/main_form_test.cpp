@@ -7,10 +7,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -446,6 +448,55 @@ TEST_F(SideBarWindow, BothMenusHoldTheirEntriesInOrder) {
               (std::vector<std::string>{"\"Beta Two\"", "\"Gamma\""}));
   }
   EXPECT_EQ(bar.SessionEntries(), (std::vector<std::string>{"Beta Two", "Gamma"}));
+}
+
+// While alive, waits on a thread of its own for a pop-up menu of this process to show,
+// then types `keys` into it as the user would.
+class MenuKeys {
+ public:
+  MenuKeys(HWND bar, std::vector<WPARAM> keys)
+      : thread_([this, bar, keys] {
+          const ULONGLONG end = GetTickCount64() + kWaitMs;
+          while (GetTickCount64() < end && !seen_) {
+            for (const auto& window : win32::testing::TopLevelWindows(GetCurrentProcessId())) {
+              if (window.className == "#32768") seen_ = true;
+            }
+            Sleep(50);
+          }
+          for (const WPARAM key : keys) {
+            PostMessageW(bar, WM_KEYDOWN, key, 0);
+            Sleep(100);
+          }
+        }) {}
+  ~MenuKeys() { thread_.join(); }
+  bool MenuShowed() const { return seen_; }
+
+ private:
+  std::atomic<bool> seen_{false};
+  std::thread thread_;
+};
+
+TEST_F(SideBarWindow, RightClicksOnTheTrayIconAndThePanelOpenMenusWhoseEntriesRun) {
+  TFormMain& bar = StartBar(2);
+  const HWND window = bar.Handle();
+  {
+    // Up from the top reaches the last entries: Close, then "Minimize ".
+    MenuKeys keys(window, {VK_UP, VK_UP, VK_RETURN});
+    SendMessageW(window, TFormMain::kTrayMessage, TFormMain::kTrayIconId, WM_RBUTTONUP);
+    EXPECT_TRUE(keys.MenuShowed());
+  }
+  Settle();
+  EXPECT_FALSE(IsWindowVisible(window)) << "Minimize was chosen in the tray menu";
+
+  Command(RestoreAppAction);
+  {
+    MenuKeys keys(window, {VK_UP, VK_RETURN});
+    SendMessageW(bar.PanelMain(), WM_RBUTTONDOWN, MK_RBUTTON, Point(20, 470));
+    SendMessageW(bar.PanelMain(), WM_RBUTTONUP, 0, Point(20, 470));
+    EXPECT_TRUE(keys.MenuShowed());
+  }
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }, kWaitMs)) << "Close was chosen in the panel menu";
+  EXPECT_TRUE(QuitWasPosted());
 }
 
 // The tooltip text of a control, from the tooltip window that serves it (tooltips are

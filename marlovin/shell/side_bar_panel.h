@@ -1,6 +1,7 @@
 // PanelMain: the light-grey panel that fills the side bar and carries its buttons. Its
 // mouse events go to the side bar window, which is dragged by the panel; commands of the
-// buttons on it go on to the side bar window too. Its hint shows as a tooltip.
+// buttons on it go on to the side bar window too. One tooltip control shows its hint and
+// the hints of its buttons (one control for all of them starts faster than one each).
 #pragma once
 
 #include <windows.h>
@@ -25,6 +26,9 @@ class PanelEvents {
 class TPanelMain : public win32::Window {
  public:
   TPanelMain(HWND parent, PanelEvents& events, COLORREF colour, const std::wstring& hint);
+
+  // Shows `hint` as the tooltip of `control` (a child of the panel); nothing when empty.
+  void AddHint(HWND control, const std::wstring& hint);
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
