@@ -48,6 +48,7 @@ function(suite_test target)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
+    TEST_LIST ${target}_TESTS
     PROPERTIES TIMEOUT ${SUITE_TEST_TIMEOUT})
   if(ARG_LOCK)
     # A list cannot pass through gtest_discover_tests' PROPERTIES, so the locks are set by

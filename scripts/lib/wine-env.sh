@@ -11,13 +11,14 @@
 #     crash dialog (a crash would hang until the timeout);
 #   - Wine's fonts are copied into the prefix so that text is drawn;
 #   - Documents, Desktop and the other user folders are real folders, not links to $HOME;
-#   - winemenubuilder is off, so nothing is written into the user's desktop menus.
+#   - winemenubuilder is off, so nothing is written into the user's desktop menus;
+#   - Explorer is set to show full paths (the side bar checks that at every start).
 # A prefix made by another Wine version or an older recipe is made anew.
 
 SUITE_ROOT=${SUITE_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 SUITE_WINE_ENV=${SUITE_WINE_ENV:-test}
 # Raise this when the prefix recipe below changes: existing prefixes are then rebuilt.
-SUITE_PREFIX_RECIPE=1
+SUITE_PREFIX_RECIPE=2
 
 wine_env_dir() { echo "$SUITE_ROOT/build/wine-$SUITE_WINE_ENV"; }
 
@@ -59,6 +60,11 @@ REGEDIT4
 "winemenubuilder.exe"=""
 "mscoree"=""
 "mshtml"=""
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\CabinetState]
+"Settings"=hex:0c,00,02,00,0b,01,06,00,60,00,00,00
+"FullPath"=dword:00000001
+"FullPathAddress"=dword:00000001
 REG
   wine regedit /S "$(winepath -w "$dir/settings.reg" 2>/dev/null)" </dev/null >>"$log" 2>&1 9>&-
   wineserver -w

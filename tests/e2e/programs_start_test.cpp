@@ -1,5 +1,10 @@
 // Each program of the staged program folder starts and shows its window; the side bar
 // runs once at a time.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "tests/e2e/program_dialog.h"
@@ -62,6 +67,34 @@ TEST(Quenlock, ShowsItsWindowReportsAFailedJobAndEndsByItself) {
   EXPECT_NE(win32::testing::WindowTexts(box->hwnd).find("File IO error"), std::string::npos);
   win32::testing::PressDialogButton(box->hwnd, IDOK);
   EXPECT_EQ(running.WaitForExit(kStartMs), 0u);
+}
+
+// With the shipped options (FormAlignment=2) the bar docks at the right edge: 45 pixels
+// wide, at the design top, with no taskbar button (a tool window, and the program's
+// only visible window).
+TEST(SideBar, StartsDockedAtTheRightEdgeWithoutATaskbarButton) {
+  wchar_t appData[MAX_PATH];
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData), S_OK);
+  const std::filesystem::path options = std::filesystem::path(appData) / L"Marlovin";
+  std::filesystem::remove_all(options);  // the first start copies default.ini
+
+  RunningProgram running(DistFolder() + L"marlovin-file-manager.exe");
+  const auto bar = running.WaitForWindow("Marlovin.TFormMain", kStartMs);
+  ASSERT_TRUE(bar) << DescribeDesktop();
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  EXPECT_EQ(bar->rect.right, screenWidth);
+  EXPECT_EQ(bar->rect.left, screenWidth - 45);
+  EXPECT_EQ(bar->rect.top, 44);
+  EXPECT_EQ(bar->rect.bottom - bar->rect.top, 548);
+  const LONG_PTR exStyle = GetWindowLongPtrW(bar->hwnd, GWL_EXSTYLE);
+  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+  EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+  EXPECT_EQ(win32::testing::TopLevelWindows(running.ProcessId()).size(), 1u) << DescribeDesktop();
+
+  PostMessageW(bar->hwnd, WM_CLOSE, 0, 0);
+  EXPECT_EQ(running.WaitForExit(kStartMs), 0u);
+  std::filesystem::remove_all(options);
 }
 
 TEST(SideBar, ASecondStartLeavesOneBarRunning) {
