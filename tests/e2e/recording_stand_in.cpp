@@ -13,8 +13,15 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::wstring record = win32::ModuleFilePath() + L".command-lines.txt";
   const std::string line = win32::Narrow(GetCommandLineW()) + "\r\n";
-  const win32::UniqueHandle file(CreateFileW(record.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Starts that come at the same moment take turns: each holds the file alone while it
+  // appends, so no line is lost or mixed with another.
+  win32::UniqueHandle file;
+  for (int attempt = 0; attempt < 500; ++attempt) {
+    file.reset(CreateFileW(record.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file || GetLastError() != ERROR_SHARING_VIOLATION) break;
+    Sleep(10);
+  }
   if (!file) return 1;
   DWORD written = 0;
   return WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
