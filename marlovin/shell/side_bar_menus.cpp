@@ -80,6 +80,23 @@ win32::UniqueHmenu NewPopupMenu() {
   return menu;
 }
 
+// The Tools submenu and the closing window entries read the same in both menus.
+void AddToolsSubmenu(MenuBuilder& menu) {
+  menu.Submenu(L"&Tools")
+      .Action(ActionId::OpenOptionsAction, L"&Configure Marlovin...")
+      .Separator()
+      .Action(ActionId::RestartProgManAction)
+      .Action(ActionId::ShowSystemInfoAction);
+}
+
+void AddWindowEntries(MenuBuilder& menu) {
+  menu.Separator()
+      .Action(ActionId::AlwaysOnTopAction)
+      .Action(ActionId::RestoreAppAction)
+      .Action(ActionId::MinimizeAppAction)
+      .Action(ActionId::CloseAppAction);
+}
+
 }  // namespace
 
 SideBarMenus::SideBarMenus(const TActionList& actions) : appActions_(NewPopupMenu()), actionsOnPanel_(NewPopupMenu()) {
@@ -99,11 +116,7 @@ SideBarMenus::SideBarMenus(const TActionList& actions) : appActions_(NewPopupMen
         .Action(DeleteSessonAction)
         .Separator();
     tray.Separator();
-    tray.Submenu(L"&Tools")
-        .Action(OpenOptionsAction, L"&Configure Marlovin...")
-        .Separator()
-        .Action(RestartProgManAction)
-        .Action(ShowSystemInfoAction);
+    AddToolsSubmenu(tray);
     MenuBuilder help = tray.Submenu(L"&Help");
     // The tray's about entry shows the about box as the panel's does.
     help.Command(kAbout1Command, L"&About...");
@@ -111,7 +124,7 @@ SideBarMenus::SideBarMenus(const TActionList& actions) : appActions_(NewPopupMen
         .Action(GoToHomepageAction)
         .Action(ContactCorvanSoftwareAction)
         .Action(ContactTechSupportAction);
-    tray.Separator().Action(AlwaysOnTopAction).Action(RestoreAppAction).Action(MinimizeAppAction).Action(CloseAppAction);
+    AddWindowEntries(tray);
   }
   {
     MenuBuilder panel(actionsOnPanel_.get(), actions);
@@ -129,18 +142,14 @@ SideBarMenus::SideBarMenus(const TActionList& actions) : appActions_(NewPopupMen
         .Action(DeleteSessonAction)
         .Separator();
     panel.Separator();
-    panel.Submenu(L"&Tools")
-        .Action(OpenOptionsAction, L"&Configure Marlovin...")
-        .Separator()
-        .Action(RestartProgManAction)
-        .Action(ShowSystemInfoAction);
+    AddToolsSubmenu(panel);
     MenuBuilder help = panel.Submenu(L"&Help");
     help.Command(kAbout1Command, L"&About...");
     help.Submenu(L"&Corvan Software Online")
         .Action(GoToHomepageAction, L"Go to Corvan Software &Homepage...")
         .Action(ContactCorvanSoftwareAction, L"Contact &Us..")
         .Action(ContactTechSupportAction);
-    panel.Separator().Action(AlwaysOnTopAction).Action(RestoreAppAction).Action(MinimizeAppAction).Action(CloseAppAction);
+    AddWindowEntries(panel);
   }
 }
 
