@@ -12,7 +12,12 @@
 #   - Wine's fonts are copied into the prefix so that text is drawn;
 #   - Documents, Desktop and the other user folders are real folders, not links to $HOME;
 #   - winemenubuilder is off, so nothing is written into the user's desktop menus;
-#   - Explorer is set to show full paths (the side bar checks that at every start).
+#   - Explorer is set to show full paths (the side bar checks that at every start);
+#   - Wine's desktop process is started here with no inherited pipes, and one idle
+#     program (a cmd.exe reading a pipe that never ends) keeps it for the whole session.
+#     Otherwise the first window program of a test starts it, the desktop process holds
+#     that test's output pipe (CTest waits on it), ends a few seconds after the last
+#     window program, and a program starting while it ends waits ~10 s or dies silently.
 # A prefix made by another Wine version or an older recipe is made anew.
 
 SUITE_ROOT=${SUITE_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
@@ -104,6 +109,16 @@ _wine_env_start_server() {
   wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
 }
 
+# Wine's desktop process and the idle program that keeps it (see the top of this file).
+# The idle program runs in a session of its own, so stopping kills its process group;
+# any program that opens a window starts the desktop, rundll32 is one that ends at once.
+_wine_env_start_keeper() {
+  local dir=$1
+  setsid sh -c 'sleep infinity | wine cmd.exe' </dev/null >/dev/null 2>&1 9>&- &
+  echo $! >"$dir/keeper.pid"
+  wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 9>&- || true
+}
+
 # Makes sure the environment is up: prefix, display, server. Idempotent and safe to
 # call from parallel test processes. Whatever starts inside the locked section is given
 # no copy of the lock's descriptor (9>&-), or it would hold the lock for its lifetime.
@@ -115,13 +130,14 @@ wine_env_start() {
     flock 9
     if [ "$(cat "$dir/stamp" 2>/dev/null)" != "$(_wine_env_stamp)" ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
       _wine_env_make_prefix "$dir" || exit 1
-      rm -f "$dir/wineserver.pid"
+      rm -f "$dir/wineserver.pid" "$dir/keeper.pid"
     fi
     if [ -z "${SUITE_HOST_DISPLAY:-}" ]; then
       _wine_env_alive "$dir/xvfb.pid" || _wine_env_start_display "$dir" || exit 1
       export DISPLAY=":$(cat "$dir/display")"
     fi
     _wine_env_alive "$dir/wineserver.pid" || _wine_env_start_server "$dir"
+    _wine_env_alive "$dir/keeper.pid" || _wine_env_start_keeper "$dir"
   ) 9>"$dir/lock" || return 1
   wine_env_exports
 }
@@ -136,7 +152,8 @@ wine_env_stop() {
       wineserver -k 2>/dev/null || true
       wineserver -w 2>/dev/null || true
     fi
+    if _wine_env_alive "$dir/keeper.pid"; then kill -- "-$(cat "$dir/keeper.pid")" 2>/dev/null || true; fi
     if _wine_env_alive "$dir/xvfb.pid"; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true; fi
-    rm -f "$dir/wineserver.pid" "$dir/xvfb.pid" "$dir/display"
+    rm -f "$dir/wineserver.pid" "$dir/keeper.pid" "$dir/xvfb.pid" "$dir/display"
   ) 9>"$dir/lock"
 }
