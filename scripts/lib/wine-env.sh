@@ -119,6 +119,12 @@ _wine_env_start_keeper() {
   wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 9>&- || true
 }
 
+_wine_env_stop_keeper() {
+  local dir=$1
+  if _wine_env_alive "$dir/keeper.pid"; then kill -- "-$(cat "$dir/keeper.pid")" 2>/dev/null || true; fi
+  rm -f "$dir/keeper.pid"
+}
+
 # Makes sure the environment is up: prefix, display, server. Idempotent and safe to
 # call from parallel test processes. Whatever starts inside the locked section is given
 # no copy of the lock's descriptor (9>&-), or it would hold the lock for its lifetime.
@@ -129,8 +135,9 @@ wine_env_start() {
   (
     flock 9
     if [ "$(cat "$dir/stamp" 2>/dev/null)" != "$(_wine_env_stamp)" ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
+      _wine_env_stop_keeper "$dir"
       _wine_env_make_prefix "$dir" || exit 1
-      rm -f "$dir/wineserver.pid" "$dir/keeper.pid"
+      rm -f "$dir/wineserver.pid"
     fi
     if [ -z "${SUITE_HOST_DISPLAY:-}" ]; then
       _wine_env_alive "$dir/xvfb.pid" || _wine_env_start_display "$dir" || exit 1
@@ -152,7 +159,7 @@ wine_env_stop() {
       wineserver -k 2>/dev/null || true
       wineserver -w 2>/dev/null || true
     fi
-    if _wine_env_alive "$dir/keeper.pid"; then kill -- "-$(cat "$dir/keeper.pid")" 2>/dev/null || true; fi
+    _wine_env_stop_keeper "$dir"
     if _wine_env_alive "$dir/xvfb.pid"; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true; fi
     rm -f "$dir/wineserver.pid" "$dir/keeper.pid" "$dir/xvfb.pid" "$dir/display"
   ) 9>"$dir/lock"
