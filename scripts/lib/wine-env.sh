@@ -155,11 +155,12 @@ wine_env_stop() {
   wine_env_exports
   (
     flock 9
+    # The idle program first: a Wine program that loses its server starts a new one.
+    _wine_env_stop_keeper "$dir"
     if _wine_env_alive "$dir/wineserver.pid"; then
       wineserver -k 2>/dev/null || true
       wineserver -w 2>/dev/null || true
     fi
-    _wine_env_stop_keeper "$dir"
     if _wine_env_alive "$dir/xvfb.pid"; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true; fi
     rm -f "$dir/wineserver.pid" "$dir/keeper.pid" "$dir/xvfb.pid" "$dir/display"
   ) 9>"$dir/lock"
